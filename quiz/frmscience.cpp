@@ -1,0 +1,165 @@
+#include "frmscience.h"
+
+#include "levelbanks.h"
+#include "presentrecord.h"
+
+#include "forms.h"
+#include "runtime.h"
+
+namespace quiz {
+
+namespace {
+
+constexpr quint32 Black = 0;
+constexpr quint32 Red = 0xFF;
+constexpr quint32 Blue = 0xFF0000;
+constexpr int QuestionCount = 250;
+
+} // namespace
+
+frmScience::frmScience(int level)
+    : ui::Form(ui::levelScreenDesign(level)), level(level), Picture1(control("Picture1")),
+      Frame1(control("Frame1")), Frame2(control("Frame2")), Frame3(control("Frame3")),
+      Text1(control("Text1")), Label4(control("Label4")), Label10(control("Label10")),
+      Label11(control("Label11")), Label13(control("Label13")), Label14(control("Label14")),
+      Label6(control("Label6")), Label7(control("Label7")), Label8(control("Label8")),
+      Label9(control("Label9")), Image1(control("Image1")), Image2(control("Image2")),
+      Image3(control("Image3")), Command1(control("Command1")), Command2(control("Command2")),
+      Command3(control("Command3")), Command4(control("Command4")), cmdNext(control("cmdNext")),
+      cmdQuit(control("cmdQuit"))
+{
+    onClick("cmdNext", [this] { cmdNext_Click(); });
+    onClick("cmdQuit", [this] { cmdQuit_Click(); });
+    onClick("Command1", [this] { Command1_Click(); });
+    onClick("Command2", [this] { Command2_Click(); });
+    onClick("Command3", [this] { Command3_Click(); });
+    onClick("Command4", [this] { Command4_Click(); });
+}
+
+void frmScience::Form_Load()
+{
+    Score = 0;
+
+    // Fit the screen to the display.
+    const double W = ui::screenWidth();
+    const double H = ui::screenHeight();
+    setWidth(W);
+    setHeight(H);
+    setLeft(0);
+    setTop(0);
+    Picture1.setLeft(W / 2 - Picture1.width() / 2);
+    Frame1.setWidth(W - 225);
+    // The option labels grow with their panel, keeping their margins, so that no option is cut.
+    for (ui::Control *label : {&Label6, &Label7, &Label8, &Label9})
+        label->setWidth(Frame1.width() - 600);
+    Text1.setWidth(W - 225);
+    Frame2.setWidth(W - 225);
+    cmdQuit.setLeft(W - 1680);
+    Image1.setLeft(W / 2 - Image1.width() / 2);
+    Label4.setLeft(W - 2760);
+    Label11.setLeft(W - 720);
+    Label13.setLeft(W / 2 - Label13.width() / 2);
+    Label14.setLeft(Label13.left() + 2000);
+
+    Text1.setText(QStringLiteral("Level %1 consists 250 Questions. Click on Start Button to start "
+                                 "the Quiz")
+                      .arg(level));
+
+    Frame2.setTop(H - 1000);
+    Frame3.setTop(static_cast<float>(H * 0.72));
+    Frame3.setWidth(W - 225);
+
+    shuffleQuestionOrder(QuestionOrder, QuestionNo);
+    QuestionNo = 0;
+    cmdNext.setCaption(QStringLiteral("&Start"));
+    setAnswerButtonsEnabled(false);
+}
+
+void frmScience::cmdNext_Click()
+{
+    const bool keyboardUser = cmdNext.widget()->hasFocus();
+
+    setAnswerButtonsEnabled(true);
+    cmdNext.setCaption(QStringLiteral("&Next"));
+    Image1.setPicture({});
+    QuestionNo = ui::add16(QuestionNo, 1);
+    for (ui::Control *label : {&Label6, &Label7, &Label8, &Label9})
+        label->setForeColour(Black);
+
+    if (QuestionNo > QuestionCount) {
+        Text1.setText(QStringLiteral("You have Completed this level."));
+        cmdNext.setEnabled(false);
+        setAnswerButtonsEnabled(false);
+        return;
+    }
+
+    Label10.setCaption(ui::integerText(QuestionNo));
+    Label14.setCaption(QString());
+    cmdNext.setEnabled(false);
+    const qint16 r = QuestionOrder(QuestionNo);
+    bank::PresentRecord(*this, bank::levelBank(level), r, CorrectOption);
+
+    // Disabling the focused Next button would pass the focus on to Quit; the answers come next.
+    if (keyboardUser)
+        Command1.widget()->setFocus();
+}
+
+void frmScience::cmdQuit_Click()
+{
+    ui::forms::unload(name());
+}
+
+void frmScience::answer(qint16 k)
+{
+    const bool keyboardUser = Command1.widget()->hasFocus() || Command2.widget()->hasFocus() ||
+                              Command3.widget()->hasFocus() || Command4.widget()->hasFocus();
+
+    if (CorrectOption == k) {
+        Score = ui::add16(Score, 1);
+        Label11.setCaption(ui::integerText(Score));
+        Label14.setCaption(ui::integerText(CorrectOption));
+        Image1.setPicture(Image2.picture());
+        optionLabel(k).setForeColour(Blue);
+        ui::rtcBeep();
+    } else {
+        optionLabel(k).setForeColour(Red);
+        Image1.setPicture(Image3.picture());
+        Label14.setCaption(ui::integerText(CorrectOption));
+    }
+    setAnswerButtonsEnabled(false);
+    cmdNext.setEnabled(true);
+    if (CorrectOption >= 1 && CorrectOption <= 4)
+        optionLabel(CorrectOption).setForeColour(Blue);
+
+    if (keyboardUser)
+        cmdNext.widget()->setFocus();
+}
+
+ui::Control &frmScience::optionLabel(int option) const
+{
+    switch (option) {
+    case 1:
+        return Label6;
+    case 2:
+        return Label7;
+    case 3:
+        return Label8;
+    default:
+        return Label9;
+    }
+}
+
+void frmScience::setAnswerButtonsEnabled(bool enabled)
+{
+    for (ui::Control *button : {&Command1, &Command2, &Command3, &Command4})
+        button->setEnabled(enabled);
+}
+
+void defineLevelScreens()
+{
+    for (int level = 1; level <= bank::LevelCount; ++level)
+        ui::forms::define(QStringLiteral("frmScience%1").arg(level),
+                          [level] { return new frmScience(level); });
+}
+
+} // namespace quiz

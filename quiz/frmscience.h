@@ -1,0 +1,53 @@
+// A level screen: one attempt at a level's 250 questions, from Start to the last answer.
+#pragma once
+
+#include "questionorder.h"
+
+#include "form.h"
+
+namespace quiz {
+
+class frmScience : public ui::Form
+{
+    Q_OBJECT
+
+public:
+    // Level 1 to 6: the screen frmScience1 .. frmScience6 and its bank.
+    explicit frmScience(int level);
+
+    void Form_Load() override;
+
+    qint16 questionNo() const { return QuestionNo; }
+    qint16 score() const { return Score; }
+    qint16 correctOption() const { return CorrectOption; }
+    const QuestionOrderArray &questionOrder() const { return QuestionOrder; }
+
+private:
+    void cmdNext_Click();
+    void cmdQuit_Click();
+    void Command1_Click() { answer(1); }
+    void Command2_Click() { answer(2); }
+    void Command3_Click() { answer(3); }
+    void Command4_Click() { answer(4); }
+    // Judges the pick of option k against the question on screen.
+    void answer(qint16 k);
+    ui::Control &optionLabel(int option) const;
+    void setAnswerButtonsEnabled(bool enabled);
+
+    const int level;
+    qint16 QuestionNo = 0;
+    qint16 Score = 0;
+    qint16 CorrectOption = 0;
+    QuestionOrderArray QuestionOrder;
+
+    ui::Control &Picture1, &Frame1, &Frame2, &Frame3, &Text1;
+    ui::Control &Label4, &Label10, &Label11, &Label13, &Label14;
+    ui::Control &Label6, &Label7, &Label8, &Label9;
+    ui::Control &Image1, &Image2, &Image3;
+    ui::Control &Command1, &Command2, &Command3, &Command4, &cmdNext, &cmdQuit;
+};
+
+// Makes the six level screens known to the forms layer by name.
+void defineLevelScreens();
+
+} // namespace quiz

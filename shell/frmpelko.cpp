@@ -1,0 +1,31 @@
+#include "frmpelko.h"
+
+#include "maker.h"
+
+#include "forms.h"
+#include "runtime.h"
+
+namespace shell {
+
+frmPelko::frmPelko() : ui::Form(ui::aboutDesign(Maker))
+{
+    onClick("cmdOk", [this] { cmdOk_Click(); });
+}
+
+void frmPelko::Form_Load()
+{
+    setTop(float(ui::screenHeight()) / 2 - float(height()) / 2);
+    setLeft(float(ui::screenWidth()) / 2 - float(width()) / 2);
+    setCaption(QStringLiteral("About ") + ui::appTitle());
+    control("lblVersion")
+        .setCaption(QStringLiteral("Version ") + ui::integerText(ui::appMajor()) + '.' +
+                    ui::integerText(ui::appMinor()) + '.' + ui::integerText(ui::appRevision()));
+    control("lblTitle").setCaption(ui::appTitle());
+}
+
+void frmPelko::cmdOk_Click()
+{
+    ui::forms::unload(name());
+}
+
+} // namespace shell

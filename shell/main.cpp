@@ -1,0 +1,19 @@
+// Tessarine: a multiple-choice science quiz for learners, in six levels.
+#include "shell.h"
+
+#include "runtime.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The forms decide when the program ends: once none of them is loaded.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::initApplication();
+    shell::defineForms();
+    shell::start();
+    if (ui::failed())
+        return 1;
+    return QApplication::exec();
+}

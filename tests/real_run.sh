@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Runs the real program in an X server as a learner would: opens level 1, starts it and quits it,
+# leaves the menu with Exit and the About screen with OK, and expects the program to end with
+# status 0.
+set -u
+program=$1
+
+display=99
+while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
+export DISPLAY=:$display
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xserver=$!
+app=
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    kill "$xserver" 2>/dev/null
+}
+trap cleanup EXIT
+for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# The newest visible window of the program whose title matches, once it is there.
+window() {
+    for _ in $(seq 100); do
+        local found
+        found=$(xdotool search --sync --onlyvisible --pid "$app" --name "$1" 2>/dev/null | tail -n 1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+press() { # press WINDOW KEY
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    sleep 0.3
+    xdotool key --clearmodifiers "$2"
+    sleep 0.5
+}
+
+QT_QPA_PLATFORM=xcb "$program" &
+app=$!
+
+menu=$(window '^Tessarine$') || fail "the menu did not appear"
+# The program's other windows: the level screens.
+levels() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -v -x "$menu"; }
+press "$menu" alt+1
+for _ in $(seq 50); do [ -n "$(levels)" ] && break; sleep 0.1; done
+level=$(levels | tail -n 1)
+[ -n "$level" ] || fail "level 1 did not open"
+press "$level" alt+s
+press "$level" alt+q
+[ -z "$(levels)" ] || fail "level 1 did not close on Quit"
+
+press "$menu" alt+x
+about=$(window '^About Tessarine$') || fail "the About screen did not appear"
+press "$about" alt+o
+
+for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "the program did not end after OK"
+wait "$app"
+status=$?
+app=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "PASS: the program ended with status 0 after Exit and OK"

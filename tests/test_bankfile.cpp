@@ -1,0 +1,192 @@
+// The bank file reader: every rule a bank can break is caught and named with its file and line;
+// a good bank is read exactly, and PresentRecord puts its texts on a level screen unchanged.
+#include "fixtures.h"
+
+#include "bankfile.h"
+#include "levelbanks.h"
+#include "presentrecord.h"
+
+#include "design.h"
+#include "form.h"
+#include "runtime.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTextEdit>
+
+using bank::BankError;
+using bank::parseLevelBank;
+
+namespace {
+
+QByteArray goodFile()
+{
+    return fixtures::bankFileText(fixtures::numberedBank());
+}
+
+// The file with line n (1-based, the header is line 1) replaced.
+QByteArray withLine(int n, const QByteArray &line)
+{
+    QList<QByteArray> lines = goodFile().split('\n');
+    lines[n - 1] = line;
+    return lines.join('\n');
+}
+
+QString errorFor(const QByteArray &data)
+{
+    try {
+        parseLevelBank(data, QStringLiteral("level3.tsv"));
+    } catch (const BankError &error) {
+        return QString::fromLatin1(error.what());
+    }
+    return QStringLiteral("(accepted)");
+}
+
+class PlainForm : public ui::Form
+{
+public:
+    PlainForm() : ui::Form(ui::levelScreenDesign(2)) {}
+};
+
+} // namespace
+
+class BankFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void goodBankIsReadExactly()
+    {
+        QByteArray data = goodFile();
+        // Two blanks in a row, an ampersand and asterisks are texts like any other.
+        data.replace("Fixture question 7\t", "Rays from  outer space & beyond\t");
+        data.replace("Fixture answer 9c", "***");
+        const bank::LevelBank read = parseLevelBank(data, "level1.tsv");
+        QCOMPARE(read.records[0].Question, QString("Fixture question 1"));
+        QCOMPARE(read.records[0].Correct, qint16(2));
+        QCOMPARE(read.records[6].Question, QString("Rays from  outer space & beyond"));
+        QCOMPARE(read.records[8].Option3, QString("***"));
+        QCOMPARE(read.records[249].Option4, QString("Fixture answer 250d"));
+        QCOMPARE(read.records[249].Correct, qint16(3));
+    }
+
+    void brokenRulesAreNamedWithFileAndLine_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("message");
+
+        const QByteArray q155(155, 'q'), q156(156, 'q'), o85(85, 'o'), o86(86, 'o');
+        QTest::newRow("five fields") << withLine(4, "Question three\ta\tb\tc\t1")
+                                     << "level3.tsv: line 4: the record has 5 fields; it must "
+                                        "have 6";
+        QTest::newRow("seven fields") << withLine(4, "Question three\ta\tb\tc\td\t1\tx")
+                                      << "level3.tsv: line 4: the record has 7 fields";
+        QTest::newRow("short question")
+            << withLine(10, "Why so?\ta\tb\tc\td\t1").replace("Why so?", "Why?")
+            << "line 10: the question has 4 characters; it must "
+               "have 7 to 155";
+        QTest::newRow("long question")
+            << withLine(10, q156 + "\ta\tb\tc\td\t1") << "line 10: the question has 156 characters";
+        QTest::newRow("empty option") << withLine(11, "A fair question\ta\t\tc\td\t1")
+                                      << "line 11: the option 2 has 0 characters; it must have "
+                                         "1 to 85";
+        QTest::newRow("long option") << withLine(12, "A fair question\ta\tb\tc\t" + o86 + "\t1")
+                                     << "line 12: the option 4 has 86 characters";
+        QTest::newRow("leading blank") << withLine(13, " A fair question\ta\tb\tc\td\t1")
+                                       << "line 13: the question begins or ends with a blank";
+        QTest::newRow("trailing blank") << withLine(13, "A fair question\ta\tb \tc\td\t1")
+                                        << "line 13: the option 2 begins or ends with a blank";
+        QTest::newRow("not ASCII") << withLine(14, "A fair question\t100 \xc2\xb0"
+                                                   "C\tb\tc\td\t1")
+                                   << "line 14: the option 1 holds a character that is not "
+                                      "printable ASCII";
+        QTest::newRow("control character") << withLine(14, "A fair\x01question\ta\tb\tc\td\t1")
+                                           << "line 14: the question holds a character that "
+                                              "is not printable ASCII (code 1)";
+        QTest::newRow("correct 0") << withLine(15, "A fair question\ta\tb\tc\td\t0")
+                                   << "line 15: the correct option is \"0\"; it must be 1, 2, 3 "
+                                      "or 4";
+        QTest::newRow("correct 5")
+            << withLine(15, "A fair question\ta\tb\tc\td\t5") << "the correct option is \"5\"";
+        QTest::newRow("correct empty")
+            << withLine(15, "A fair question\ta\tb\tc\td\t") << "the correct option is \"\"";
+        QTest::newRow("correct 12")
+            << withLine(15, "A fair question\ta\tb\tc\td\t12") << "the correct option is \"12\"";
+        QTest::newRow("question twice") << withLine(40, "Fixture question 3\ta\tb\tc\td\t1")
+                                        << "level3.tsv: line 40: the question is already asked "
+                                           "by an earlier record";
+        QTest::newRow("bad header") << withLine(1, "question\toption1\toption2")
+                                    << "level3.tsv: line 1: the header must be";
+        QTest::newRow("CR LF") << QByteArray(goodFile()).replace("\n", "\r\n")
+                               << "level3.tsv: line 1: lines must end with LF alone";
+        QTest::newRow("no final line end")
+            << goodFile().chopped(1) << "level3.tsv: the last line has no line end";
+        QTest::newRow("249 records") << goodFile().left(goodFile().lastIndexOf('\n', -2) + 1)
+                                     << "level3.tsv: the file has 249 records; a level has "
+                                        "exactly 250";
+        QTest::newRow("251 records") << goodFile() + "One more question\ta\tb\tc\td\t1\n"
+                                     << "the file has 251 records";
+        QTest::newRow("blank line at the end") << goodFile() + "\n"
+                                               << "the file has 251 records";
+        QTest::newRow("empty") << QByteArray() << "level3.tsv: the file is empty";
+
+        // The limits themselves are allowed.
+        QTest::newRow("limits") << withLine(20, q155 + "\t" + o85 + "\tb\tc\td\t4") << "(accepted)";
+    }
+
+    void brokenRulesAreNamedWithFileAndLine()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, message);
+        const QString error = errorFor(data);
+        QVERIFY2(error.startsWith(message) || error.contains(message), qPrintable(error));
+    }
+
+    void presentRecordPutsTheTextsOnTheScreenExactly()
+    {
+        bank::LevelBank fixture = fixtures::numberedBank();
+        bank::QuestionRecord &r = fixture.records[239];
+        r = {"A kind of radiation consisting of atomic nuclei  from outer space",
+             "Hershey & Chase",
+             "***",
+             "***",
+             " spaced  out ",
+             2};
+        PlainForm screen;
+        screen.control("Label10").setCaption("17");
+        screen.control("Label6").setForeColour(255);
+        qint16 correct = 0;
+        bank::PresentRecord(screen, fixture, 240, correct);
+
+        QCOMPARE(screen.findChild<QTextEdit *>("Text1")->toPlainText(), r.Question);
+        QCOMPARE(screen.findChild<QLabel *>("Label6")->text(), QString("Hershey & Chase"));
+        QCOMPARE(screen.findChild<QLabel *>("Label7")->text(), QString("***"));
+        QCOMPARE(screen.findChild<QLabel *>("Label8")->text(), QString("***"));
+        QCOMPARE(screen.findChild<QLabel *>("Label9")->text(), QString(" spaced  out "));
+        QCOMPARE(correct, qint16(2));
+        // Nothing else on the screen changes.
+        QCOMPARE(screen.findChild<QLabel *>("Label10")->text(), QString("17"));
+        QCOMPARE(screen.control("Label6").foreColour(), 255u);
+
+        // Record r of another bank is another question.
+        bank::PresentRecord(screen, fixtures::numberedBank("Other"), 240, correct);
+        QCOMPARE(screen.control("Text1").text(), QString("Other question 240"));
+        QCOMPARE(correct, qint16(1));
+    }
+
+    void recordNumbersOutsideTheBankAreRuntimeErrors()
+    {
+        PlainForm screen;
+        qint16 correct = 3;
+        const bank::LevelBank fixture = fixtures::numberedBank();
+        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError,
+                                 bank::PresentRecord(screen, fixture, 0, correct));
+        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError,
+                                 bank::PresentRecord(screen, fixture, 251, correct));
+        QCOMPARE(correct, qint16(3));
+        QCOMPARE(screen.control("Text1").text(), QString());
+    }
+};
+
+QTEST_MAIN(BankFileTest)
+#include "test_bankfile.moc"
