@@ -280,6 +280,32 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), button(about, "cmdOk"));
     }
 
+    void everyCaptionIsShownWhole()
+    {
+        ui::Form *menu = startProgram();
+        QTest::mouseClick(button(menu, "cmdLevel1"), Qt::LeftButton);
+        QTest::mouseClick(button(menu, "cmdExit"), Qt::LeftButton);
+        for (const char *name : {"frmScience1", "frmPelko"}) {
+            ui::Form *screen = form(name);
+            for (QLabel *label : screen->findChildren<QLabel *>()) {
+                if (label->text().isEmpty())
+                    continue;
+                const QRect room = label->contentsRect();
+                const QFontMetrics metrics(label->font());
+                // The metric-compatible face may come out a pixel wider than the original.
+                const bool whole =
+                    label->wordWrap()
+                        ? label->heightForWidth(room.width()) <= room.height()
+                        : metrics.horizontalAdvance(label->text()) <= room.width() + 1;
+                QVERIFY2(whole, qPrintable(QString("%1 %2: \"%3\" is cut")
+                                               .arg(name, label->objectName(), label->text())));
+            }
+            for (QPushButton *b : screen->findChildren<QPushButton *>())
+                QVERIFY(QFontMetrics(b->font()).horizontalAdvance(b->text().remove('&')) <
+                        b->width());
+        }
+    }
+
     void closingTheMenuShowsNoAboutScreen()
     {
         ui::Form *menu = startProgram();

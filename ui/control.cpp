@@ -89,7 +89,6 @@ void Control::setCaption(const QString &caption)
     default:
         break;
     }
-    widget_->setAccessibleName(caption);
 }
 
 bool Control::enabled() const

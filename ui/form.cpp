@@ -6,6 +6,7 @@
 #include "runtime.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -63,7 +64,10 @@ QWidget *createWidget(const ControlDesign &design, QWidget *parent)
         // Texts are shown exactly as they are: no rich text, no access-key ampersands.
         label->setTextFormat(Qt::PlainText);
         label->setAlignment((flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        label->setWordWrap(!(flags & AutoSize));
+        // A label too low for a second line would lose the words it wraps: it keeps one line.
+        const QFontMetrics metrics(fontOf(design.font));
+        label->setWordWrap(!(flags & AutoSize) &&
+                           pixels(design.geometry.height) >= 2 * metrics.lineSpacing());
         if (flags & SingleBorder)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setBackground(label, design.backColour, !(flags & Transparent));
