@@ -351,20 +351,6 @@ private slots:
         QVERIFY(next >= 0.0f && next < 1.0f);
     }
 
-    void beepsAreCounted()
-    {
-        rtcBeep();
-        rtcBeep();
-        QCOMPARE(ui::test::beepCount(), 2);
-    }
-
-    void integersBecomeDecimalText()
-    {
-        QCOMPARE(integerText(0), QString("0"));
-        QCOMPARE(integerText(250), QString("250"));
-        QCOMPARE(integerText(-32768), QString("-32768"));
-    }
-
     void applicationKnowsItsTitleAndVersion()
     {
         initApplication();
