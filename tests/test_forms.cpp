@@ -261,6 +261,13 @@ private slots:
         QCOMPARE(clicks, 1);
         QTest::mouseClick(button(a, "cmdGo"), Qt::LeftButton);
         QCOMPARE(clicks, 1);
+
+        // Disabled between the key press and the animated click: no click either.
+        a->control("cmdGo").setEnabled(true);
+        QTest::keyClick(a, Qt::Key_G, Qt::AltModifier);
+        a->control("cmdGo").setEnabled(false);
+        QTest::qWait(300);
+        QCOMPARE(clicks, 1);
     }
 
     void labelsShowAmpersandsButButtonsTakeThemAsAccessKeys()

@@ -334,6 +334,26 @@ private slots:
         QTRY_VERIFY(!ui::forms::isLoaded("frmScience1"));
     }
 
+    void twoAnswerKeysInQuickSuccessionJudgeOnlyOne()
+    {
+        frmScience *screen = open(3);
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        click(button(screen, "cmdNext"));
+        const int right = correctOf(shownRecord(screen));
+        const int wrong = right % 4 + 1;
+        // Both keys go down before the first animated click lands.
+        QTest::keyClick(screen, Qt::Key(Qt::Key_0 + wrong), Qt::AltModifier);
+        QTest::keyClick(screen, Qt::Key(Qt::Key_0 + right), Qt::AltModifier);
+        QTest::keyClick(screen, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(label(screen, "Label14")->text(), QString::number(right));
+        QTest::qWait(400);
+        QCOMPARE(colour(optionLabel(screen, wrong)), Red);
+        QCOMPARE(colour(optionLabel(screen, right)), Blue);
+        QCOMPARE(label(screen, "Label11")->text(), QString());
+        QCOMPARE(ui::test::beepCount(), 0);
+        QCOMPARE(label(screen, "Label10")->text(), QString("1"));
+    }
+
     void spaceOnTheFocusedButtonGoesStartAnswerNext()
     {
         // A keyboard learner's focus follows the attempt: never onto Quit by surprise.

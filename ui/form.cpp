@@ -247,7 +247,12 @@ void Form::place()
 void Form::onClick(const QString &button, std::function<void()> handler)
 {
     auto *widget = static_cast<QPushButton *>(control(button).widget());
-    connect(widget, &QPushButton::clicked, this, [handler] { runHandler(handler); });
+    connect(widget, &QPushButton::clicked, this, [widget, handler] {
+        // An access key clicks its button a moment after the key press; by then an earlier
+        // click may have disabled it, and a disabled button takes no clicks.
+        if (widget->isEnabled())
+            runHandler(handler);
+    });
 }
 
 void Form::closeEvent(QCloseEvent *event)
