@@ -354,6 +354,19 @@ private slots:
         QCOMPARE(label(screen, "Label10")->text(), QString("1"));
     }
 
+    void anAnswerKeyJustAfterQuitDoesNothing()
+    {
+        frmScience *screen = open(6);
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        click(button(screen, "cmdNext"));
+        const int right = correctOf(shownRecord(screen));
+        QTest::keyClick(screen, Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(screen, Qt::Key(Qt::Key_0 + right), Qt::AltModifier);
+        QTRY_VERIFY(!ui::forms::isLoaded("frmScience6"));
+        QTest::qWait(300);
+        QCOMPARE(ui::test::beepCount(), 0);
+    }
+
     void spaceOnTheFocusedButtonGoesStartAnswerNext()
     {
         // A keyboard learner's focus follows the attempt: never onto Quit by surprise.

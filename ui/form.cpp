@@ -249,8 +249,8 @@ void Form::onClick(const QString &button, std::function<void()> handler)
     auto *widget = static_cast<QPushButton *>(control(button).widget());
     connect(widget, &QPushButton::clicked, this, [widget, handler] {
         // An access key clicks its button a moment after the key press; by then an earlier
-        // click may have disabled it, and a disabled button takes no clicks.
-        if (widget->isEnabled())
+        // click may have disabled it or closed its form, and such a button takes no clicks.
+        if (widget->isEnabled() && widget->isVisible())
             runHandler(handler);
     });
 }
