@@ -115,27 +115,9 @@ void Control::setForeColour(quint32 colour)
     widget_->setPalette(palette);
 }
 
-void Control::setLeft(double twips)
+void Control::setTwips(double Geometry::*part, double twips)
 {
-    geometry_.left = twips;
-    place();
-}
-
-void Control::setTop(double twips)
-{
-    geometry_.top = twips;
-    place();
-}
-
-void Control::setWidth(double twips)
-{
-    geometry_.width = twips;
-    place();
-}
-
-void Control::setHeight(double twips)
-{
-    geometry_.height = twips;
+    geometry_.*part = twips;
     place();
 }
 

@@ -39,16 +39,17 @@ public:
     double top() const { return geometry_.top; }
     double width() const { return geometry_.width; }
     double height() const { return geometry_.height; }
-    void setLeft(double twips);
-    void setTop(double twips);
-    void setWidth(double twips);
-    void setHeight(double twips);
+    void setLeft(double twips) { setTwips(&Geometry::left, twips); }
+    void setTop(double twips) { setTwips(&Geometry::top, twips); }
+    void setWidth(double twips) { setTwips(&Geometry::width, twips); }
+    void setHeight(double twips) { setTwips(&Geometry::height, twips); }
 
     // The picture of an image; a null pixmap is the empty picture.
     QPixmap picture() const { return picture_; }
     void setPicture(const QPixmap &picture);
 
 private:
+    void setTwips(double Geometry::*part, double twips);
     void place();
     void fitToCaption();
 

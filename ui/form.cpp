@@ -126,7 +126,6 @@ Qt::WindowFlags flagsFor(Border border)
 Form::Form(const FormDesign &design) : QWidget(nullptr, flagsFor(design.border))
 {
     setObjectName(QString::fromLatin1(design.name));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(design.caption);
     if (design.icon)
         setWindowIcon(loadPicture(design.icon));
@@ -204,27 +203,9 @@ Control &Form::control(const QString &name) const
     return **found;
 }
 
-void Form::setLeft(double twips)
+void Form::setTwips(double Geometry::*part, double twips)
 {
-    geometry_.left = twips;
-    place();
-}
-
-void Form::setTop(double twips)
-{
-    geometry_.top = twips;
-    place();
-}
-
-void Form::setWidth(double twips)
-{
-    geometry_.width = twips;
-    place();
-}
-
-void Form::setHeight(double twips)
-{
-    geometry_.height = twips;
+    geometry_.*part = twips;
     place();
 }
 

@@ -31,10 +31,10 @@ public:
     double top() const { return geometry_.top; }
     double width() const { return geometry_.width; }
     double height() const { return geometry_.height; }
-    void setLeft(double twips);
-    void setTop(double twips);
-    void setWidth(double twips);
-    void setHeight(double twips);
+    void setLeft(double twips) { setTwips(&Geometry::left, twips); }
+    void setTop(double twips) { setTwips(&Geometry::top, twips); }
+    void setWidth(double twips) { setTwips(&Geometry::width, twips); }
+    void setHeight(double twips) { setTwips(&Geometry::height, twips); }
 
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
@@ -49,6 +49,7 @@ protected:
 
 private:
     void addControl(const ControlDesign &design);
+    void setTwips(double Geometry::*part, double twips);
     void place();
 
     Geometry geometry_;
