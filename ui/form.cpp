@@ -105,6 +105,12 @@ QWidget *createWidget(const ControlDesign &design, QWidget *parent)
     return nullptr;
 }
 
+// Buttons and text boxes take the keyboard focus; labels, frames, pictures and images do not.
+bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::CommandButton || kind == ControlKind::TextBox;
+}
+
 Qt::WindowFlags flagsFor(Border border)
 {
     switch (border) {
@@ -143,8 +149,7 @@ Form::Form(const FormDesign &design) : QWidget(nullptr, flagsFor(design.border))
 
     std::vector<const ControlDesign *> tabOrder;
     for (const ControlDesign &control : design.controls) {
-        if (control.tabIndex >= 0 && control.kind != ControlKind::Label &&
-            control.kind != ControlKind::Frame && control.kind != ControlKind::PictureBox)
+        if (control.tabIndex >= 0 && takesFocus(control.kind))
             tabOrder.push_back(&control);
     }
     std::sort(tabOrder.begin(), tabOrder.end(),
@@ -165,9 +170,7 @@ void Form::addControl(const ControlDesign &design)
     QWidget *parent = design.container ? control(QString::fromLatin1(design.container)).widget()
                                        : static_cast<QWidget *>(this);
     QWidget *widget = createWidget(design, parent);
-    const bool takesFocus =
-        design.kind == ControlKind::CommandButton || design.kind == ControlKind::TextBox;
-    widget->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    widget->setFocusPolicy(takesFocus(design.kind) ? Qt::StrongFocus : Qt::NoFocus);
     widget->setFont(fontOf(design.font));
     if (design.flags & Hidden)
         widget->setVisible(false);
