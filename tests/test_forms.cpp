@@ -288,23 +288,25 @@ private slots:
         Form *a = forms::load("frmA");
         Control &source = a->control("Image1");
         Control &target = a->control("Image2");
-        QCOMPARE(source.picture().size(), QSize(32, 32));
+        QCOMPARE(source.picture().pixmap.size(), QSize(32, 32));
         QVERIFY(target.picture().isNull());
 
         target.setPicture(source.picture());
         auto *shown = a->findChild<QLabel *>("Image2");
-        QCOMPARE(shown->pixmap().toImage(), source.picture().toImage());
+        QCOMPARE(shown->pixmap().toImage(), source.picture().pixmap.toImage());
+        QCOMPARE(shown->accessibleName(), QString("Smiling face"));
         QVERIFY(!shown->hasScaledContents());
 
         target.setPicture({});
         QVERIFY(target.picture().isNull());
         QVERIFY(shown->pixmap().isNull());
+        QCOMPARE(shown->accessibleName(), QString());
     }
 
     void computerIconShowsItsColourImage()
     {
         // The file holds a monochrome image first; the screens want the coloured one.
-        const QImage image = loadPicture("computer.ico").toImage();
+        const QImage image = loadPicture("computer.ico").pixmap.toImage();
         QSet<QRgb> colours;
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x)

@@ -187,6 +187,7 @@ private slots:
         QCOMPARE(label(screen, "Label11")->text(), QString("1"));
         QCOMPARE(shownPicture(screen), picture(screen, "Image2"));
         QVERIFY(!shownPicture(screen).isNull());
+        QCOMPARE(label(screen, "Image1")->accessibleName(), QString("Smiling face"));
         QCOMPARE(ui::test::beepCount(), 1);
         QVERIFY(answerButtonsEnabled(screen, false));
         QVERIFY(button(screen, "cmdNext")->isEnabled());
@@ -205,6 +206,7 @@ private slots:
         QCOMPARE(label(screen, "Label14")->text(), QString::number(right));
         QCOMPARE(label(screen, "Label11")->text(), QString()); // no correct pick yet
         QCOMPARE(shownPicture(screen), picture(screen, "Image3"));
+        QCOMPARE(label(screen, "Image1")->accessibleName(), QString("Frowning face"));
         QVERIFY(shownPicture(screen) != picture(screen, "Image2"));
         QCOMPARE(ui::test::beepCount(), 0);
         QVERIFY(answerButtonsEnabled(screen, false));

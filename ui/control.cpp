@@ -121,14 +121,15 @@ void Control::setTwips(double Geometry::*part, double twips)
     place();
 }
 
-void Control::setPicture(const QPixmap &picture)
+void Control::setPicture(const Picture &picture)
 {
     picture_ = picture;
     if (auto *image = qobject_cast<QLabel *>(widget_); image && kind_ == ControlKind::Image) {
         if (picture.isNull())
             image->clear();
         else
-            image->setPixmap(picture);
+            image->setPixmap(picture.pixmap);
+        image->setAccessibleName(picture.description);
     }
 }
 

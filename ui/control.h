@@ -2,6 +2,7 @@
 #pragma once
 
 #include "design.h"
+#include "picture.h"
 
 #include <QPixmap>
 #include <QString>
@@ -44,9 +45,9 @@ public:
     void setWidth(double twips) { setTwips(&Geometry::width, twips); }
     void setHeight(double twips) { setTwips(&Geometry::height, twips); }
 
-    // The picture of an image; a null pixmap is the empty picture.
-    QPixmap picture() const { return picture_; }
-    void setPicture(const QPixmap &picture);
+    // The picture of an image.
+    Picture picture() const { return picture_; }
+    void setPicture(const Picture &picture);
 
 private:
     void setTwips(double Geometry::*part, double twips);
@@ -57,7 +58,7 @@ private:
     QWidget *widget_;
     Geometry geometry_;
     bool autoSize_;
-    QPixmap picture_;
+    Picture picture_;
 };
 
 // Pixels for twips, at 15 twips to a device-independent pixel.

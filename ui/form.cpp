@@ -134,7 +134,7 @@ Form::Form(const FormDesign &design) : QWidget(nullptr, flagsFor(design.border))
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(design.caption);
     if (design.icon)
-        setWindowIcon(loadPicture(design.icon));
+        setWindowIcon(loadPicture(design.icon).pixmap);
     setBackground(this, design.backColour, true);
     geometry_ = {0, 0, design.clientWidth, design.clientHeight};
     if (design.border != Border::None)

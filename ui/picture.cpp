@@ -19,9 +19,29 @@ int colourCount(const QImage &image)
     return int(colours.size());
 }
 
+QString describe(QLatin1String iconFile)
+{
+    static const struct
+    {
+        const char *file;
+        const char *description;
+    } descriptions[] = {
+        {"globe.ico", "The Earth"},          {"computer.ico", "A computer"},
+        {"shuttle.ico", "A space shuttle"},  {"dish.ico", "A satellite dish"},
+        {"bulb.ico", "A light bulb"},        {"flask.ico", "A laboratory flask"},
+        {"couple.ico", "A man and a woman"}, {"runner.ico", "A runner"},
+        {"smile.ico", "Smiling face"},       {"frown.ico", "Frowning face"},
+    };
+    for (const auto &entry : descriptions) {
+        if (iconFile == QLatin1String(entry.file))
+            return QString::fromLatin1(entry.description);
+    }
+    return {};
+}
+
 } // namespace
 
-QPixmap loadPicture(const char *iconFile)
+Picture loadPicture(const char *iconFile)
 {
     QImageReader reader(QStringLiteral(":/icons/%1").arg(QLatin1String(iconFile)), "ico");
     QImage best;
@@ -39,7 +59,7 @@ QPixmap loadPicture(const char *iconFile)
     }
     if (best.isNull())
         throw RuntimeError(QStringLiteral("The picture %1 cannot be read").arg(iconFile));
-    return QPixmap::fromImage(best);
+    return {QPixmap::fromImage(best), describe(QLatin1String(iconFile))};
 }
 
 } // namespace ui
