@@ -27,7 +27,7 @@ fail() {
 window() {
     for _ in $(seq 100); do
         local found
-        found=$(xdotool search --sync --onlyvisible --pid "$app" --name "$1" 2>/dev/null | tail -n 1)
+        found=$(xdotool search --onlyvisible --pid "$app" --name "$1" 2>/dev/null | tail -n 1)
         [ -n "$found" ] && { echo "$found"; return 0; }
         sleep 0.1
     done
