@@ -55,12 +55,6 @@ void setLevelBank(int level, const LevelBank &bank)
     loadedBanks().at(std::size_t(level - 1)) = std::make_unique<LevelBank>(bank);
 }
 
-void reset()
-{
-    for (auto &bank : loadedBanks())
-        bank.reset();
-}
-
 } // namespace test
 
 } // namespace bank

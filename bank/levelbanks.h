@@ -14,8 +14,6 @@ const QuestionRecord &record(const LevelBank &bank, int number);
 namespace test {
 // Puts a bank of the test's own in place of a level's built-in one.
 void setLevelBank(int level, const LevelBank &bank);
-// Goes back to the built-in banks.
-void reset();
 } // namespace test
 
 } // namespace bank

@@ -9,6 +9,7 @@
 #include "int16.h"
 #include "picture.h"
 #include "runtime.h"
+#include "screens.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -91,18 +92,8 @@ private:
     }
 };
 
-QPushButton *button(Form *form, const char *name)
-{
-    return form->findChild<QPushButton *>(QLatin1String(name));
-}
-
-// Lets queued work, such as the test for the end of the program, run.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+using screens::button;
+using screens::settle;
 
 } // namespace
 

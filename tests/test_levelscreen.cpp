@@ -1,6 +1,7 @@
 // The level screen as a learner meets it: Ready, Asking, Answered and Completed, through
 // clicks and access keys, the marks, pictures and beeps, the fitting to the display and Quit.
 #include "fixtures.h"
+#include "screens.h"
 
 #include "frmscience.h"
 
@@ -30,19 +31,12 @@ frmScience *open(int level)
     return screen;
 }
 
-QPushButton *button(QWidget *screen, const QString &name)
-{
-    return screen->findChild<QPushButton *>(name);
-}
+using screens::button;
+using screens::label;
 
 QPushButton *answerButton(QWidget *screen, int option)
 {
     return button(screen, QStringLiteral("Command%1").arg(option));
-}
-
-QLabel *label(QWidget *screen, const QString &name)
-{
-    return screen->findChild<QLabel *>(name);
 }
 
 QLabel *optionLabel(QWidget *screen, int option)

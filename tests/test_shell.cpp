@@ -1,6 +1,7 @@
 // The shell as a learner meets it: the menu at start-up, levels opened side by side, the
 // About screen after Exit, and the end of the program once no screen is left.
 #include "fixtures.h"
+#include "screens.h"
 
 #include "shell.h"
 
@@ -26,21 +27,12 @@ ui::Form *form(const char *name)
     return ui::forms::instance(QLatin1String(name));
 }
 
-QPushButton *button(QWidget *screen, const QString &name)
-{
-    return screen->findChild<QPushButton *>(name);
-}
+using screens::button;
+using screens::settle;
 
 QString labelText(QWidget *screen, const char *name)
 {
-    return screen->findChild<QLabel *>(name)->text();
-}
-
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    return screens::label(screen, name)->text();
 }
 
 ui::Form *startProgram()
