@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The strict reader of a level's bank file: tab-separated text, a header and 250 records.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "levelbanks.h"
 
 #include "bankfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The six level banks built into the program, each read on first use and kept unchanged.
 #pragma once
 

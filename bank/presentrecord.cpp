@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "presentrecord.h"
 
 #include "levelbanks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Puts one question of a level's bank on a level screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One question with its four options, and a level's fixed list of 250 of them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frmscience.h"
 
 #include "levelbanks.h"
@@ -5,6 +6,9 @@
 
 #include "forms.h"
 #include "runtime.h"
+
+#include <QButtonGroup>
+#include <QPushButton>
 
 namespace quiz {
 
@@ -18,7 +22,7 @@ constexpr int QuestionCount = 250;
 } // namespace
 
 frmScience::frmScience(int level)
-    : ui::Form(ui::levelScreenDesign(level)), level(level), Picture1(control("Picture1")),
+    : ui::Form(levelScreenDesign(level)), level(level), Picture1(control("Picture1")),
       Frame1(control("Frame1")), Frame2(control("Frame2")), Frame3(control("Frame3")),
       Text1(control("Text1")), Label4(control("Label4")), Label10(control("Label10")),
       Label11(control("Label11")), Label13(control("Label13")), Label14(control("Label14")),
@@ -26,14 +30,16 @@ frmScience::frmScience(int level)
       Label9(control("Label9")), Image1(control("Image1")), Image2(control("Image2")),
       Image3(control("Image3")), Command1(control("Command1")), Command2(control("Command2")),
       Command3(control("Command3")), Command4(control("Command4")), cmdNext(control("cmdNext")),
-      cmdQuit(control("cmdQuit"))
+      cmdQuit(control("cmdQuit")), answerButtons(new QButtonGroup(this))
 {
-    onClick("cmdNext", [this] { cmdNext_Click(); });
-    onClick("cmdQuit", [this] { cmdQuit_Click(); });
-    onClick("Command1", [this] { Command1_Click(); });
-    onClick("Command2", [this] { Command2_Click(); });
-    onClick("Command3", [this] { Command3_Click(); });
-    onClick("Command4", [this] { Command4_Click(); });
+    connect(cmdNext.button(), &QPushButton::clicked, this,
+            ui::step(this, &frmScience::cmdNext_Click));
+    connect(cmdQuit.button(), &QPushButton::clicked, this,
+            ui::step(this, &frmScience::cmdQuit_Click));
+    int option = 1;
+    for (ui::Control *button : {&Command1, &Command2, &Command3, &Command4})
+        answerButtons->addButton(button->button(), option++);
+    connect(answerButtons, &QButtonGroup::idClicked, this, ui::step(this, &frmScience::answer));
 }
 
 void frmScience::Form_Load()
@@ -109,10 +115,11 @@ void frmScience::cmdQuit_Click()
     ui::forms::unload(name());
 }
 
-void frmScience::answer(qint16 k)
+void frmScience::answer(int k)
 {
-    const bool keyboardUser = Command1.widget()->hasFocus() || Command2.widget()->hasFocus() ||
-                              Command3.widget()->hasFocus() || Command4.widget()->hasFocus();
+    const auto buttons = answerButtons->buttons();
+    const bool keyboardUser =
+        std::any_of(buttons.begin(), buttons.end(), [](auto *b) { return b->hasFocus(); });
 
     if (CorrectOption == k) {
         Score = ui::add16(Score, 1);
@@ -151,7 +158,7 @@ ui::Control &frmScience::optionLabel(int option) const
 
 void frmScience::setAnswerButtonsEnabled(bool enabled)
 {
-    for (ui::Control *button : {&Command1, &Command2, &Command3, &Command4})
+    for (QAbstractButton *button : answerButtons->buttons())
         button->setEnabled(enabled);
 }
 

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: MIT
 // A level screen: one attempt at a level's 250 questions, from Start to the last answer.
 #pragma once
 
 #include "questionorder.h"
 
 #include "form.h"
+
+class QButtonGroup;
 
 namespace quiz {
 
@@ -25,12 +28,8 @@ public:
 private:
     void cmdNext_Click();
     void cmdQuit_Click();
-    void Command1_Click() { answer(1); }
-    void Command2_Click() { answer(2); }
-    void Command3_Click() { answer(3); }
-    void Command4_Click() { answer(4); }
-    // Judges the pick of option k against the question on screen.
-    void answer(qint16 k);
+    // Command1_Click .. Command4_Click: judges the pick of option k against the question shown.
+    void answer(int k);
     ui::Control &optionLabel(int option) const;
     void setAnswerButtonsEnabled(bool enabled);
 
@@ -45,7 +44,11 @@ private:
     ui::Control &Label6, &Label7, &Label8, &Label9;
     ui::Control &Image1, &Image2, &Image3;
     ui::Control &Command1, &Command2, &Command3, &Command4, &cmdNext, &cmdQuit;
+    QButtonGroup *answerButtons;
 };
+
+// The level screen's design; the level picks the name and the title colour.
+ui::FormDesign levelScreenDesign(int level);
 
 // Makes the six level screens known to the forms layer by name.
 void defineLevelScreens();

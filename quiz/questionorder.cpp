@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "questionorder.h"
 
 #include "runtime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The random order in which a level screen asks its 250 questions.
 #pragma once
 

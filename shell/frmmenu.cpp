@@ -1,18 +1,22 @@
+// SPDX-License-Identifier: MIT
 #include "frmmenu.h"
-
-#include "maker.h"
 
 #include "forms.h"
 #include "runtime.h"
 
+#include <QButtonGroup>
+#include <QPushButton>
+
 namespace shell {
 
-frmmenu::frmmenu() : ui::Form(ui::menuDesign(Maker))
+frmmenu::frmmenu() : ui::Form(menuDesign())
 {
-    // cmdLevel1_Click .. cmdLevel6_Click differ only in the level they open.
+    auto *levelButtons = new QButtonGroup(this);
     for (int level = 1; level <= 6; ++level)
-        onClick(QStringLiteral("cmdLevel%1").arg(level), [this, level] { openLevel(level); });
-    onClick("cmdExit", [this] { cmdExit_Click(); });
+        levelButtons->addButton(control(QStringLiteral("cmdLevel%1").arg(level)).button(), level);
+    connect(levelButtons, &QButtonGroup::idClicked, this, ui::step(this, &frmmenu::openLevel));
+    connect(control("cmdExit").button(), &QPushButton::clicked, this,
+            ui::step(this, &frmmenu::cmdExit_Click));
 }
 
 void frmmenu::Form_Load()

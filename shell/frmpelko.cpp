@@ -1,15 +1,17 @@
+// SPDX-License-Identifier: MIT
 #include "frmpelko.h"
-
-#include "maker.h"
 
 #include "forms.h"
 #include "runtime.h"
 
+#include <QPushButton>
+
 namespace shell {
 
-frmPelko::frmPelko() : ui::Form(ui::aboutDesign(Maker))
+frmPelko::frmPelko() : ui::Form(aboutDesign())
 {
-    onClick("cmdOk", [this] { cmdOk_Click(); });
+    connect(control("cmdOk").button(), &QPushButton::clicked, this,
+            ui::step(this, &frmPelko::cmdOk_Click));
 }
 
 void frmPelko::Form_Load()

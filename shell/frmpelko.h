@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About screen: the program's title and version, shown once the menu is left.
 #pragma once
 
@@ -16,5 +17,8 @@ public:
 private:
     void cmdOk_Click();
 };
+
+// The About screen's design.
+ui::FormDesign aboutDesign();
 
 } // namespace shell

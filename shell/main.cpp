@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tessarine: a multiple-choice science quiz for learners, in six levels.
 #include "shell.h"
 

@@ -1,11 +1,19 @@
+// SPDX-License-Identifier: MIT
 // Who ships the program, as the menu and the About screen show it: the one place to change it.
 #pragma once
 
-#include "design.h"
-
 namespace shell {
 
-inline constexpr ui::MakerDetails Maker{
+struct MakerDetails
+{
+    const char *name;
+    const char *addressLine1;
+    const char *addressLine2;
+    const char *email;
+    const char *notice;
+};
+
+inline constexpr MakerDetails Maker{
     .name = "The Tessarine developers",
     .addressLine1 = "Free software under the MIT licence",
     .addressLine2 = "No postal address is published",

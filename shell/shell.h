@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's screens made known to the forms layer, and its start.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small question banks of the tests' own, as records and as bank-file text.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the real program in an X server as a learner would: opens level 1, starts it and quits it,
 # leaves the menu with Exit and the About screen with OK, and expects the program to end with
 # status 0.

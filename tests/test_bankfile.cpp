@@ -1,18 +1,14 @@
+// SPDX-License-Identifier: MIT
 // The bank file reader: every rule a bank can break is caught and named with its file and line;
-// a good bank is read exactly, and PresentRecord puts its texts on a level screen unchanged.
+// a good bank is read exactly.
 #include "fixtures.h"
 
 #include "bankfile.h"
 #include "levelbanks.h"
-#include "presentrecord.h"
 
-#include "design.h"
-#include "form.h"
 #include "runtime.h"
 
-#include <QLabel>
 #include <QTest>
-#include <QTextEdit>
 
 using bank::BankError;
 using bank::parseLevelBank;
@@ -41,12 +37,6 @@ QString errorFor(const QByteArray &data)
     }
     return QStringLiteral("(accepted)");
 }
-
-class PlainForm : public ui::Form
-{
-public:
-    PlainForm() : ui::Form(ui::levelScreenDesign(2)) {}
-};
 
 } // namespace
 
@@ -100,6 +90,9 @@ private slots:
                                                    "C\tb\tc\td\t1")
                                    << "line 14: the option 1 holds a character that is not "
                                       "printable ASCII";
+        QTest::newRow("delete character") << withLine(14, "A fair question\ta\tb\x7f\tc\td\t1")
+                                          << "line 14: the option 2 holds a character that is "
+                                             "not printable ASCII (code 127)";
         QTest::newRow("control character") << withLine(14, "A fair\x01question\ta\tb\tc\td\t1")
                                            << "line 14: the question holds a character that "
                                               "is not printable ASCII (code 1)";
@@ -142,51 +135,15 @@ private slots:
         QVERIFY2(error.startsWith(message) || error.contains(message), qPrintable(error));
     }
 
-    void presentRecordPutsTheTextsOnTheScreenExactly()
+    void recordsOutsideTheBankAreRuntimeErrors()
     {
-        bank::LevelBank fixture = fixtures::numberedBank();
-        bank::QuestionRecord &r = fixture.records[239];
-        r = {"A kind of radiation consisting of atomic nuclei  from outer space",
-             "Hershey & Chase",
-             "***",
-             "***",
-             " spaced  out ",
-             2};
-        PlainForm screen;
-        screen.control("Label10").setCaption("17");
-        screen.control("Label6").setForeColour(255);
-        qint16 correct = 0;
-        bank::PresentRecord(screen, fixture, 240, correct);
-
-        QCOMPARE(screen.findChild<QTextEdit *>("Text1")->toPlainText(), r.Question);
-        QCOMPARE(screen.findChild<QLabel *>("Label6")->text(), QString("Hershey & Chase"));
-        QCOMPARE(screen.findChild<QLabel *>("Label7")->text(), QString("***"));
-        QCOMPARE(screen.findChild<QLabel *>("Label8")->text(), QString("***"));
-        QCOMPARE(screen.findChild<QLabel *>("Label9")->text(), QString(" spaced  out "));
-        QCOMPARE(correct, qint16(2));
-        // Nothing else on the screen changes.
-        QCOMPARE(screen.findChild<QLabel *>("Label10")->text(), QString("17"));
-        QCOMPARE(screen.control("Label6").foreColour(), 255u);
-
-        // Record r of another bank is another question.
-        bank::PresentRecord(screen, fixtures::numberedBank("Other"), 240, correct);
-        QCOMPARE(screen.control("Text1").text(), QString("Other question 240"));
-        QCOMPARE(correct, qint16(1));
-    }
-
-    void recordNumbersOutsideTheBankAreRuntimeErrors()
-    {
-        PlainForm screen;
-        qint16 correct = 3;
         const bank::LevelBank fixture = fixtures::numberedBank();
-        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError,
-                                 bank::PresentRecord(screen, fixture, 0, correct));
-        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError,
-                                 bank::PresentRecord(screen, fixture, 251, correct));
-        QCOMPARE(correct, qint16(3));
-        QCOMPARE(screen.control("Text1").text(), QString());
+        QCOMPARE(bank::record(fixture, 1).Question, QString("Fixture question 1"));
+        QCOMPARE(bank::record(fixture, 250).Question, QString("Fixture question 250"));
+        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, bank::record(fixture, 0));
+        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, bank::record(fixture, 251));
     }
 };
 
-QTEST_MAIN(BankFileTest)
+QTEST_GUILESS_MAIN(BankFileTest)
 #include "test_bankfile.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Packed colours, red in the low byte and blue in the third, as the designs give them.
 #pragma once
 

@@ -1,10 +1,15 @@
+// SPDX-License-Identifier: MIT
 #include "control.h"
 
 #include "colour.h"
+#include "runtime.h"
 
+#include <QButtonGroup>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextEdit>
 
 #include <cmath>
@@ -12,6 +17,119 @@
 namespace ui {
 
 namespace {
+
+QFont fontOf(const Font &font)
+{
+    QFont result(QString::fromLatin1(font.face));
+    result.setPointSizeF(font.points);
+    result.setBold(font.bold);
+    result.setStyleHint(QString::fromLatin1(font.face).contains(QLatin1String("Times"))
+                            ? QFont::Serif
+                            : QFont::SansSerif);
+    return result;
+}
+
+void setBackground(QWidget *widget, std::optional<quint32> colour, bool fill)
+{
+    widget->setAutoFillBackground(fill);
+    if (colour) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, fromPacked(*colour));
+        palette.setColor(QPalette::Base, fromPacked(*colour));
+        palette.setColor(QPalette::Button, fromPacked(*colour));
+        widget->setPalette(palette);
+    }
+}
+
+// Qt clicks a button a moment after its access key; by then an earlier click may have disabled
+// the button or closed its form, and such a button takes no click.
+class CommandButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void timerEvent(QTimerEvent *event) override
+    {
+        const bool live = isEnabled() && isVisible();
+        const QSignalBlocker quietButton(live ? nullptr : this);
+        const QSignalBlocker quietGroup(live ? nullptr : group());
+        QPushButton::timerEvent(event);
+    }
+};
+
+QWidget *createWidget(const ControlDesign &design, QWidget *parent)
+{
+    const unsigned flags = design.flags;
+    switch (design.kind) {
+    case ControlKind::PictureBox: {
+        auto *box = new QFrame(parent);
+        if (!(flags & NoBorder))
+            box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setBackground(box, design.backColour, true);
+        return box;
+    }
+    case ControlKind::Frame: {
+        auto *frame = new QGroupBox(parent);
+        setBackground(frame, design.backColour, true);
+        return frame;
+    }
+    case ControlKind::Label: {
+        auto *label = new QLabel(parent);
+        // Texts are shown exactly as they are: no rich text, no access-key ampersands.
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment((flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        // A label too low for a second line would lose the words it wraps: it keeps one line.
+        const QFontMetrics metrics(fontOf(design.font));
+        label->setWordWrap(!(flags & AutoSize) &&
+                           pixels(design.geometry.height) >= 2 * metrics.lineSpacing());
+        if (flags & SingleBorder)
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setBackground(label, design.backColour, !(flags & Transparent));
+        return label;
+    }
+    case ControlKind::Image: {
+        auto *image = new QLabel(parent);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return image;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = new CommandButton(parent);
+        button->setAutoDefault(false);
+        setBackground(button, design.backColour, false);
+        const QList<QKeySequence> keys = flags & EnterKey
+                                             ? QList<QKeySequence>{Qt::Key_Return, Qt::Key_Enter}
+                                         : flags & EscapeKey ? QList<QKeySequence>{Qt::Key_Escape}
+                                                             : QList<QKeySequence>{};
+        for (const QKeySequence &key : keys) {
+            // Anywhere on the form, not only on the button.
+            auto *shortcut = new QShortcut(key, parent->window());
+            QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+                if (button->isEnabled())
+                    button->animateClick();
+            });
+        }
+        return button;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new QTextEdit(parent);
+        box->setAcceptRichText(false);
+        box->setReadOnly(flags & ReadOnly);
+        box->setLineWrapMode(QTextEdit::WidgetWidth);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setAlignment(flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft);
+        if (flags & NoBorder)
+            box->setFrameStyle(QFrame::NoFrame);
+        QPalette palette = box->palette();
+        if (design.backColour)
+            palette.setColor(QPalette::Base, fromPacked(*design.backColour));
+        box->setPalette(palette);
+        return box;
+    }
+    }
+    return nullptr;
+}
 
 QPalette::ColorRole textRole(ControlKind kind)
 {
@@ -32,17 +150,35 @@ int pixels(double twips)
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-Control::Control(const ControlDesign &design, QWidget *widget)
-    : kind_(design.kind), widget_(widget), geometry_(design.geometry),
+Control::Control(const ControlDesign &design, QWidget *parent)
+    : TwipsGeometry(design.geometry), kind_(design.kind), widget_(createWidget(design, parent)),
       autoSize_(design.flags & AutoSize)
 {
     widget_->setObjectName(QString::fromLatin1(design.name));
+    // Buttons and text boxes take the keyboard focus; labels, frames and pictures do not.
+    const bool takesFocus = kind_ == ControlKind::CommandButton || kind_ == ControlKind::TextBox;
+    widget_->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    widget_->setFont(fontOf(design.font));
+    if (design.flags & Hidden)
+        widget_->setVisible(false);
+    if (design.foreColour)
+        setForeColour(*design.foreColour);
+    if (design.picture)
+        setPicture(loadPicture(design.picture));
+    setCaption(design.caption);
     place();
 }
 
 QString Control::name() const
 {
     return widget_->objectName();
+}
+
+QPushButton *Control::button() const
+{
+    if (kind_ != ControlKind::CommandButton)
+        throw RuntimeError(QStringLiteral("%1 is not a command button").arg(name()));
+    return static_cast<QPushButton *>(widget_);
 }
 
 QString Control::caption() const
@@ -115,22 +251,17 @@ void Control::setForeColour(quint32 colour)
     widget_->setPalette(palette);
 }
 
-void Control::setTwips(double Geometry::*part, double twips)
-{
-    geometry_.*part = twips;
-    place();
-}
-
 void Control::setPicture(const Picture &picture)
 {
     picture_ = picture;
-    if (auto *image = qobject_cast<QLabel *>(widget_); image && kind_ == ControlKind::Image) {
-        if (picture.isNull())
-            image->clear();
-        else
-            image->setPixmap(picture.pixmap);
-        image->setAccessibleName(picture.description);
-    }
+    if (kind_ != ControlKind::Image)
+        return;
+    auto *image = static_cast<QLabel *>(widget_);
+    if (picture.isNull())
+        image->clear();
+    else
+        image->setPixmap(picture.pixmap);
+    image->setAccessibleName(picture.description);
 }
 
 void Control::place()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screen designs as data: each form and each of its controls as it stands when it is created.
 #pragma once
 
@@ -72,21 +73,5 @@ struct FormDesign
     const char *icon = nullptr;
     std::vector<ControlDesign> controls; // in drawing order within each container, topmost first
 };
-
-// The level screen frmScience1 .. frmScience6; the level picks the name and the title colour.
-FormDesign levelScreenDesign(int level);
-// Who ships the program: shown on the menu and the About screen.
-struct MakerDetails
-{
-    const char *name;
-    const char *addressLine1;
-    const char *addressLine2;
-    const char *email;
-    const char *notice;
-};
-// The main menu frmmenu.
-FormDesign menuDesign(const MakerDetails &maker);
-// The About screen frmPelko.
-FormDesign aboutDesign(const MakerDetails &maker);
 
 } // namespace ui

@@ -1,18 +1,27 @@
-// A screen of the program: a window built from its design, with named controls and handlers.
+// SPDX-License-Identifier: MIT
+// A screen of the program: its window, built from its design, with named controls and steps.
 #pragma once
 
 #include "control.h"
 #include "design.h"
+#include "runtime.h"
+#include "twips.h"
 
-#include <QHash>
-#include <QWidget>
+#include <QObject>
+#include <QString>
 
-#include <functional>
+#include <map>
 #include <memory>
+
+class QWidget;
 
 namespace ui {
 
-class Form : public QWidget
+// The form keeps its window rather than being one, so that its geometry is in twips without
+// hiding QWidget's own in pixels. Its twips give the window's outer rectangle, read back as set;
+// before the window is first shown, the window system has not told the size of its frame, and
+// outer is then the client area.
+class Form : public QObject, public TwipsGeometry
 {
     Q_OBJECT
 
@@ -21,39 +30,29 @@ public:
     ~Form() override;
 
     QString name() const { return objectName(); }
+    QWidget *window() const { return window_.get(); }
 
     // The control of that name; a run-time error if the design has none.
     Control &control(const QString &name) const;
 
-    // The window's outer rectangle in twips, read back as set. Before the window is first
-    // shown the window system has not told the size of its frame: outer is then the client area.
-    double left() const { return geometry_.left; }
-    double top() const { return geometry_.top; }
-    double width() const { return geometry_.width; }
-    double height() const { return geometry_.height; }
-    void setLeft(double twips) { setTwips(&Geometry::left, twips); }
-    void setTop(double twips) { setTwips(&Geometry::top, twips); }
-    void setWidth(double twips) { setTwips(&Geometry::width, twips); }
-    void setHeight(double twips) { setTwips(&Geometry::height, twips); }
-
-    QString caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    QString caption() const;
+    void setCaption(const QString &caption);
 
     // The load step, run once each time the form is loaded.
     virtual void Form_Load() {}
 
-protected:
-    // Runs the handler when the button is clicked (by mouse, Space or its access key).
-    void onClick(const QString &button, std::function<void()> handler);
-    void closeEvent(QCloseEvent *event) override;
-
 private:
-    void addControl(const ControlDesign &design);
-    void setTwips(double Geometry::*part, double twips);
-    void place();
+    void place() override;
 
-    Geometry geometry_;
-    QHash<QString, std::shared_ptr<Control>> controls_;
+    std::unique_ptr<QWidget> window_;
+    std::map<QString, std::unique_ptr<Control>> controls_;
 };
+
+// A step of a form to connect to a signal: a run-time error escaping it is reported and ends
+// the program, as for every step.
+template<typename F, typename... Args> auto step(F *form, void (F::*handler)(Args...))
+{
+    return [form, handler](Args... args) { runHandler([&] { (form->*handler)(args...); }); };
+}
 
 } // namespace ui

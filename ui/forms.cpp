@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms.h"
 
 #include "form.h"
@@ -6,6 +7,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
+#include <QWidget>
 
 namespace ui::forms {
 
@@ -56,9 +58,9 @@ Form *load(const QString &name)
 Form *show(const QString &name)
 {
     Form *form = load(name);
-    form->show();
-    form->raise();
-    form->activateWindow();
+    form->window()->show();
+    form->window()->raise();
+    form->window()->activateWindow();
     return form;
 }
 
@@ -67,7 +69,7 @@ void unload(const QString &name)
     QPointer<Form> form = loadedForms().take(name);
     if (!form)
         return;
-    form->hide();
+    form->window()->hide();
     // The handler that asked for this may belong to the form and still be running.
     form->deleteLater();
     // The end of the program is decided between events, so that a handler may unload the last

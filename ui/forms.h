@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's forms by name: one default instance each, loaded, shown and unloaded, and the
 // end of the program once none is loaded.
 #pragma once

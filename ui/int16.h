@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Signed 16-bit arithmetic and arrays that raise run-time errors instead of wrapping or
 // reading outside their bounds.
 #pragma once

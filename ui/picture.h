@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's pictures, read from its resources through Qt's ICO reader.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 namespace ui {
 
@@ -21,6 +23,7 @@ int randomizes = 0;
 std::uint64_t generatorState = 0;
 std::uint64_t seedCount = 0;
 std::deque<float> fedValues;
+std::optional<std::uint64_t> fixedClock;
 double fakeScreenWidth = 0;
 double fakeScreenHeight = 0;
 std::function<void(const QString &)> failureHandler;
@@ -69,7 +72,8 @@ void rtcBeep()
 void rtcRandomize()
 {
     ++randomizes;
-    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    const auto ticks =
+        fixedClock.value_or(std::chrono::high_resolution_clock::now().time_since_epoch().count());
     // The count keeps two seedings within one clock tick apart.
     generatorState = static_cast<std::uint64_t>(ticks) ^ (++seedCount * 0xD1B54A32D192ED03ull);
     nextRandom();
@@ -162,6 +166,11 @@ int randomizeCount()
     return randomizes;
 }
 
+void seedFromNumber(unsigned long long seed)
+{
+    fixedClock = seed;
+}
+
 void setScreenSize(double widthTwips, double heightTwips)
 {
     fakeScreenWidth = widthTwips;
@@ -178,6 +187,8 @@ void reset()
     beeps = 0;
     randomizes = 0;
     fedValues.clear();
+    fixedClock.reset();
+    seedCount = 0;
     fakeScreenWidth = fakeScreenHeight = 0;
     failureHandler = nullptr;
     hasFailed = false;

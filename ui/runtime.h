@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The services every screen relies on: display size, beep, random numbers, application
 // identity and the handling of run-time errors, each with a seam for tests.
 #pragma once
@@ -53,6 +54,8 @@ namespace test {
 int beepCount();
 // Values that rtcRandomNext returns, in order, before it goes back to the generator.
 void feedRandom(const std::vector<float> &values);
+// Makes rtcRandomize seed from this number instead of the clock, so that a run repeats.
+void seedFromNumber(unsigned long long seed);
 // Number of rtcRandomize calls so far.
 int randomizeCount();
 // Pretends the display has this size in twips; 0 x 0 goes back to the real display.

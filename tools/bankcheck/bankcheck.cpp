@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks bank files with the program's own reader, so that a malformed bank stops the build.
 #include "bankfile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // iconsheet: draws a contact sheet PNG of .ico files, as Qt reads them, for reviewing the icons.
 //
 // Usage: iconsheet OUT.png ICON.ico...

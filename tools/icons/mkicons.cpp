@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // mkicons: turns the text-grid icon sources in assets/icons/src into .ico files.
 //
 // Source format, one or more images per file:

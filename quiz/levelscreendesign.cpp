@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: MIT
 // The level screen: one design for frmScience1 .. frmScience6.
-// The design tables name only the fields that differ from a default; GCC 12 would flag every
-// field left out of a designated initializer.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#include "design.h"
+#include "frmscience.h"
 
 #include <array>
 
-namespace ui {
+namespace quiz {
+
+using namespace ui;
 
 namespace {
 
@@ -229,4 +229,4 @@ FormDesign levelScreenDesign(int level)
     return design;
 }
 
-} // namespace ui
+} // namespace quiz

@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: MIT
 // The About screen: title, version, description, the maker's details and the notice.
-// The design tables name only the fields that differ from a default; GCC 12 would flag every
-// field left out of a designated initializer.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#include "design.h"
+#include "frmpelko.h"
 
-namespace ui {
+#include "maker.h"
 
-FormDesign aboutDesign(const MakerDetails &maker)
+namespace shell {
+
+using namespace ui;
+
+FormDesign aboutDesign()
 {
     using enum ControlKind;
     constexpr quint32 Pink = 12632319; // (255, 192, 192)
@@ -30,7 +32,7 @@ FormDesign aboutDesign(const MakerDetails &maker)
                 {.name = "Text2",
                  .kind = TextBox,
                  .container = "Picture1",
-                 .caption = QLatin1String(maker.name) + QLatin1Char('\n'),
+                 .caption = QLatin1String(Maker.name) + QLatin1Char('\n'),
                  .geometry = {0, 60, 3660, 315},
                  .font = {"Times New Roman", 12, true},
                  .backColour = Pink,
@@ -39,21 +41,21 @@ FormDesign aboutDesign(const MakerDetails &maker)
                 {.name = "Label5",
                  .kind = Label,
                  .container = "Picture1",
-                 .caption = QStringLiteral("e-mail : ") + QLatin1String(maker.email),
+                 .caption = QStringLiteral("e-mail : ") + QLatin1String(Maker.email),
                  .geometry = {0, 840, 3555, 255},
                  .tabIndex = 9,
                  .flags = Centred | Transparent},
                 {.name = "Label4",
                  .kind = Label,
                  .container = "Picture1",
-                 .caption = maker.addressLine2,
+                 .caption = Maker.addressLine2,
                  .geometry = {0, 600, 3555, 255},
                  .tabIndex = 8,
                  .flags = Centred | Transparent},
                 {.name = "Label3",
                  .kind = Label,
                  .container = "Picture1",
-                 .caption = maker.addressLine1,
+                 .caption = Maker.addressLine1,
                  .geometry = {0, 360, 3555, 255},
                  .tabIndex = 7,
                  .flags = Centred | Transparent},
@@ -98,7 +100,7 @@ FormDesign aboutDesign(const MakerDetails &maker)
                  .flags = Centred | Transparent},
                 {.name = "lblDisclaimer",
                  .kind = Label,
-                 .caption = maker.notice,
+                 .caption = Maker.notice,
                  .geometry = {255, 2625, 3870, 825},
                  .foreColour = Red,
                  .tabIndex = 2,
@@ -107,4 +109,4 @@ FormDesign aboutDesign(const MakerDetails &maker)
     };
 }
 
-} // namespace ui
+} // namespace shell

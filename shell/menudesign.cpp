@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: MIT
 // The main menu: six level buttons and Exit on a light panel between two columns of icons.
-// The design tables name only the fields that differ from a default; GCC 12 would flag every
-// field left out of a designated initializer.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#include "design.h"
+#include "frmmenu.h"
 
-namespace ui {
+#include "maker.h"
 
-FormDesign menuDesign(const MakerDetails &maker)
+namespace shell {
+
+using namespace ui;
+
+FormDesign menuDesign()
 {
     using enum ControlKind;
     constexpr Font Bold12{"Times New Roman", 12, true};
@@ -119,7 +121,7 @@ FormDesign menuDesign(const MakerDetails &maker)
                  .picture = "globe.ico"},
                 {.name = "Label2",
                  .kind = Label,
-                 .caption = QStringLiteral("Developed by   ") + QLatin1String(maker.name),
+                 .caption = QStringLiteral("Developed by   ") + QLatin1String(Maker.name),
                  .geometry = {1635, 3180, 3825, 345},
                  .font = {"Times New Roman", 15.75, false},
                  .foreColour = Lilac,
@@ -137,4 +139,4 @@ FormDesign menuDesign(const MakerDetails &maker)
     };
 }
 
-} // namespace ui
+} // namespace shell
