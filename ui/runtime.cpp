@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime.h"
 
+#include "bell.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -66,7 +68,7 @@ double screenHeight()
 void rtcBeep()
 {
     ++beeps;
-    QApplication::beep();
+    ringBell();
 }
 
 void rtcRandomize()
