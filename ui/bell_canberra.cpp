@@ -110,7 +110,7 @@ private:
             return nullptr;
         const std::string name = QCoreApplication::applicationName().toStdString();
         ca_context_change_props(context, CA_PROP_APPLICATION_NAME, name.c_str(),
-                                CA_PROP_APPLICATION_ID, "org.tessarine.Tessarine",
+                                CA_PROP_APPLICATION_ID, "tessarine.quiz.Tessarine",
                                 CA_PROP_CANBERRA_XDG_THEME_NAME, sounds.theme.c_str(), nullptr);
         if (ca_context_open(context) != CA_SUCCESS) {
             ca_context_destroy(context);
