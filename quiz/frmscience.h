@@ -33,6 +33,9 @@ private:
     void answer(qint16 k);
     ui::Control &optionLabel(int option) const;
     void setAnswerButtonsEnabled(bool enabled);
+    // Puts into words for a screen reader what the screen shows by place: each answer button's
+    // option and each status caption's value.
+    void updateSpokenNames();
 
     const int level;
     qint16 QuestionNo = 0;

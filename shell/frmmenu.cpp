@@ -13,6 +13,8 @@ frmmenu::frmmenu() : ui::Form(ui::menuDesign(Maker))
     for (int level = 1; level <= 6; ++level)
         onClick(QStringLiteral("cmdLevel%1").arg(level), [this, level] { openLevel(level); });
     onClick("cmdExit", [this] { cmdExit_Click(); });
+    // The title bar shows the program's name; a screen reader needs it said.
+    setAccessibleName(ui::appTitle());
 }
 
 void frmmenu::Form_Load()
