@@ -19,6 +19,22 @@ constexpr quint32 Red = 0xFF;
 constexpr quint32 Blue = 0xFF0000;
 constexpr int QuestionCount = 250;
 
+// A screen reader reacts to every change of the focused control's name; an unchanged name is
+// therefore not set again.
+void setSpokenName(ui::Control &control, const QString &name)
+{
+    if (control.widget()->accessibleName() != name)
+        control.widget()->setAccessibleName(name);
+}
+
+// What a screen reader says right after the name of a control as it takes the focus, so that the
+// keyboard flow itself tells the learner the question, the outcome and the end. (Qt 6.4 reports
+// a change of description with the wrong value, so only the focus move makes it heard.)
+void setSpokenDescription(ui::Control &control, const QString &text)
+{
+    control.widget()->setAccessibleDescription(text);
+}
+
 } // namespace
 
 frmScience::frmScience(int level)
@@ -40,6 +56,8 @@ frmScience::frmScience(int level)
     for (ui::Control *button : {&Command1, &Command2, &Command3, &Command4})
         answerButtons->addButton(button->button(), option++);
     connect(answerButtons, &QButtonGroup::idClicked, this, ui::step(this, &frmScience::answer));
+    window()->setAccessibleName(QStringLiteral("%1, Level %2").arg(ui::appTitle()).arg(level));
+    Text1.widget()->setAccessibleName(QStringLiteral("Question"));
 }
 
 void frmScience::Form_Load()
@@ -79,6 +97,7 @@ void frmScience::Form_Load()
     QuestionNo = 0;
     cmdNext.setCaption(QStringLiteral("&Start"));
     setAnswerButtonsEnabled(false);
+    updateSpokenNames();
 }
 
 void frmScience::cmdNext_Click()
@@ -94,20 +113,30 @@ void frmScience::cmdNext_Click()
 
     if (QuestionNo > QuestionCount) {
         Text1.setText(QStringLiteral("You have Completed this level."));
+        // Disabling the focused Next button passes the focus on to Quit, which then says the end.
+        setSpokenDescription(cmdQuit, Text1.text() + QStringLiteral(" Marks Obtained ") +
+                                          ui::integerText(Score) + '.');
         cmdNext.setEnabled(false);
+        setSpokenDescription(cmdNext, QString());
         setAnswerButtonsEnabled(false);
+        updateSpokenNames();
         return;
     }
 
     Label10.setCaption(ui::integerText(QuestionNo));
     Label14.setCaption(QString());
-    cmdNext.setEnabled(false);
     const qint16 r = QuestionOrder(QuestionNo);
     bank::PresentRecord(*this, bank::levelBank(level), r, CorrectOption);
+    updateSpokenNames();
+    setSpokenDescription(Command1,
+                         QStringLiteral("Question %1: %2").arg(QuestionNo).arg(Text1.text()));
 
-    // Disabling the focused Next button would pass the focus on to Quit; the answers come next.
+    // The answers come next; the focus moves before Next is disabled, which would pass it on to
+    // Quit, so that a screen reader hears only the first option.
     if (keyboardUser)
         Command1.widget()->setFocus();
+    cmdNext.setEnabled(false);
+    setSpokenDescription(cmdNext, QString());
 }
 
 void frmScience::cmdQuit_Click()
@@ -133,13 +162,21 @@ void frmScience::answer(int k)
         Image1.setPicture(Image3.picture());
         Label14.setCaption(ui::integerText(CorrectOption));
     }
-    setAnswerButtonsEnabled(false);
     cmdNext.setEnabled(true);
     if (CorrectOption >= 1 && CorrectOption <= 4)
         optionLabel(CorrectOption).setForeColour(Blue);
+    updateSpokenNames();
+    // The outcome a sighted learner reads from the colours and the face.
+    setSpokenDescription(
+        cmdNext, QStringLiteral("%1. The correct answer is %2: %3.")
+                     .arg(CorrectOption == k ? QStringLiteral("Right") : QStringLiteral("Wrong"))
+                     .arg(CorrectOption)
+                     .arg(optionLabel(CorrectOption).caption()));
 
+    // Before the answer buttons are disabled, which would pass the focus along each of them.
     if (keyboardUser)
         cmdNext.widget()->setFocus();
+    setAnswerButtonsEnabled(false);
 }
 
 ui::Control &frmScience::optionLabel(int option) const
@@ -160,6 +197,23 @@ void frmScience::setAnswerButtonsEnabled(bool enabled)
 {
     for (QAbstractButton *button : answerButtons->buttons())
         button->setEnabled(enabled);
+}
+
+void frmScience::updateSpokenNames()
+{
+    ui::Control *const buttons[] = {&Command1, &Command2, &Command3, &Command4};
+    for (int option = 1; option <= 4; ++option) {
+        const QString text = optionLabel(option).caption();
+        setSpokenName(*buttons[option - 1],
+                      text.isEmpty() ? QStringLiteral("Option %1").arg(option)
+                                     : QStringLiteral("Option %1: %2").arg(option).arg(text));
+    }
+    const auto withValue = [](const ui::Control &caption, const ui::Control &value) {
+        return (caption.caption() + ' ' + value.caption()).trimmed();
+    };
+    setSpokenName(control("Label3"), withValue(control("Label3"), Label10));
+    setSpokenName(Label13, withValue(Label13, Label14));
+    setSpokenName(Label4, withValue(Label4, Label11));
 }
 
 void defineLevelScreens()

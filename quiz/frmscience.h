@@ -32,6 +32,9 @@ private:
     void answer(int k);
     ui::Control &optionLabel(int option) const;
     void setAnswerButtonsEnabled(bool enabled);
+    // Puts into words for a screen reader what the screen shows by place: each answer button's
+    // option and each status caption's value.
+    void updateSpokenNames();
 
     const int level;
     qint16 QuestionNo = 0;

@@ -17,6 +17,8 @@ frmmenu::frmmenu() : ui::Form(menuDesign())
     connect(levelButtons, &QButtonGroup::idClicked, this, ui::step(this, &frmmenu::openLevel));
     connect(control("cmdExit").button(), &QPushButton::clicked, this,
             ui::step(this, &frmmenu::cmdExit_Click));
+    // The title bar shows the program's name; a screen reader needs it said.
+    window()->setAccessibleName(ui::appTitle());
 }
 
 void frmmenu::Form_Load()

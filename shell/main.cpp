@@ -2,6 +2,7 @@
 // Tessarine: a multiple-choice science quiz for learners, in six levels.
 #include "shell.h"
 
+#include "access.h"
 #include "runtime.h"
 
 #include <QApplication>
@@ -71,6 +72,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The forms decide when the program ends: once none of them is loaded.
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::installAccessAids();
     shell::defineForms();
     shell::start();
     if (ui::failed())

@@ -15,25 +15,6 @@ namespace ui {
 
 namespace {
 
-// The window of a form: closed through the window system, the form is unloaded and nothing else
-// happens.
-class FormWindow : public QWidget
-{
-public:
-    FormWindow(Form *form, Qt::WindowFlags flags) : QWidget(nullptr, flags), form_(form) {}
-
-protected:
-    void closeEvent(QCloseEvent *event) override
-    {
-        event->accept();
-        if (forms::instance(form_->name()) == form_)
-            forms::unload(form_->name());
-    }
-
-private:
-    Form *form_;
-};
-
 Qt::WindowFlags flagsFor(Border border)
 {
     switch (border) {
@@ -51,6 +32,13 @@ Qt::WindowFlags flagsFor(Border border)
 }
 
 } // namespace
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (forms::instance(form_->name()) == form_)
+        forms::unload(form_->name());
+}
 
 Form::Form(const FormDesign &design)
     : TwipsGeometry({0, 0, design.clientWidth, design.clientHeight}),

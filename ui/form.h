@@ -9,13 +9,31 @@
 
 #include <QObject>
 #include <QString>
+#include <QWidget>
 
 #include <map>
 #include <memory>
 
-class QWidget;
-
 namespace ui {
+
+class Form;
+
+// The window of a form: closed through the window system, the form is unloaded and nothing else
+// happens.
+class FormWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FormWindow(Form *form, Qt::WindowFlags flags) : QWidget(nullptr, flags), form_(form) {}
+    Form *form() const { return form_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Form *form_;
+};
 
 // The form keeps its window rather than being one, so that its geometry is in twips without
 // hiding QWidget's own in pixels. Its twips give the window's outer rectangle, read back as set;
