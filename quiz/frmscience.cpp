@@ -65,8 +65,28 @@ void frmScience::Form_Load()
     Score = 0;
 
     // Fit the screen to the display.
-    const double W = ui::screenWidth();
-    const double H = ui::screenHeight();
+    fit(ui::screenWidth(), ui::screenHeight());
+
+    Text1.setText(QStringLiteral("Level %1 consists 250 Questions. Click on Start Button to start "
+                                 "the Quiz")
+                      .arg(level));
+
+    shuffleQuestionOrder(QuestionOrder, QuestionNo);
+    QuestionNo = 0;
+    cmdNext.setCaption(QStringLiteral("&Start"));
+    setAnswerButtonsEnabled(false);
+    updateSpokenNames();
+}
+
+void frmScience::Form_Resize()
+{
+    // The window system gave the screen another size than the display's (a full screen on
+    // Wayland): fit it to the size it really has.
+    fit(width(), height());
+}
+
+void frmScience::fit(double W, double H)
+{
     setWidth(W);
     setHeight(H);
     setLeft(0);
@@ -84,20 +104,9 @@ void frmScience::Form_Load()
     Label11.setLeft(W - 720);
     Label13.setLeft(W / 2 - Label13.width() / 2);
     Label14.setLeft(Label13.left() + 2000);
-
-    Text1.setText(QStringLiteral("Level %1 consists 250 Questions. Click on Start Button to start "
-                                 "the Quiz")
-                      .arg(level));
-
     Frame2.setTop(H - 1000);
     Frame3.setTop(static_cast<float>(H * 0.72));
     Frame3.setWidth(W - 225);
-
-    shuffleQuestionOrder(QuestionOrder, QuestionNo);
-    QuestionNo = 0;
-    cmdNext.setCaption(QStringLiteral("&Start"));
-    setAnswerButtonsEnabled(false);
-    updateSpokenNames();
 }
 
 void frmScience::cmdNext_Click()

@@ -19,6 +19,7 @@ public:
     explicit frmScience(int level);
 
     void Form_Load() override;
+    void Form_Resize() override;
 
     qint16 questionNo() const { return QuestionNo; }
     qint16 score() const { return Score; }
@@ -26,6 +27,8 @@ public:
     const QuestionOrderArray &questionOrder() const { return QuestionOrder; }
 
 private:
+    // Sizes the screen to W x H twips at the display's corner and lays out its controls to fit.
+    void fit(double W, double H);
     void cmdNext_Click();
     void cmdQuit_Click();
     // Command1_Click .. Command4_Click: judges the pick of option k against the question shown.

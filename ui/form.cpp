@@ -6,6 +6,8 @@
 #include "picture.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QResizeEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,6 +16,14 @@
 namespace ui {
 
 namespace {
+
+// A Wayland compositor places every window itself: a program can neither move nor centre its
+// windows there. Qt tells this through no public capability, so the platform's name does
+// ("wayland", "wayland-egl", ...).
+bool windowSystemPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 Qt::WindowFlags flagsFor(Border border)
 {
@@ -38,6 +48,22 @@ void FormWindow::closeEvent(QCloseEvent *event)
     event->accept();
     if (forms::instance(form_->name()) == form_)
         forms::unload(form_->name());
+}
+
+// A full screen that the compositor placed is as large as it made it, which need not be the size
+// that the form asked for: the form takes that size and fits itself to it.
+void FormWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The event may tell a size that the window has already left behind.
+    if (!windowSystemPlacesWindows() || !isFullScreen() ||
+        size() == QSize(pixels(form_->width()), pixels(form_->height())))
+        return;
+    runHandler([this] {
+        form_->setWidth(width() * 15.0);
+        form_->setHeight(height() * 15.0);
+        form_->Form_Resize();
+    });
 }
 
 Form::Form(const FormDesign &design)
@@ -107,18 +133,30 @@ void Form::setCaption(const QString &caption)
 
 void Form::place()
 {
+    const bool compositorPlaces = windowSystemPlacesWindows();
+    // A full screen there has the size that the compositor gave it.
+    if (compositorPlaces && window_->isFullScreen())
+        return;
     // The outer size is as set; the window system's frame, where it has told us its size,
     // comes off it for the client area.
     QMargins frame;
     if (const QWindow *handle = window_->windowHandle())
         frame = handle->frameMargins();
-    window_->move(pixels(geometry_.left), pixels(geometry_.top));
+    if (!compositorPlaces)
+        window_->move(pixels(geometry_.left), pixels(geometry_.top));
     const QSize client(pixels(geometry_.width) - frame.left() - frame.right(),
                        pixels(geometry_.height) - frame.top() - frame.bottom());
     if (window_->minimumSize() == window_->maximumSize())
         window_->setFixedSize(client);
     else
         window_->resize(client);
+    // Where the compositor places windows, a borderless window over the whole screen can only
+    // be had as a full screen, which it puts over the whole display, above any panel.
+    if (compositorPlaces && (window_->windowFlags() & Qt::FramelessWindowHint) &&
+        geometry_.left <= 0 && geometry_.top <= 0 &&
+        geometry_.left + geometry_.width >= screenWidth() &&
+        geometry_.top + geometry_.height >= screenHeight())
+        window_->setWindowState(window_->windowState() | Qt::WindowFullScreen);
 }
 
 } // namespace ui

@@ -30,6 +30,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     Form *form_;
@@ -58,6 +59,9 @@ public:
 
     // The load step, run once each time the form is loaded.
     virtual void Form_Load() {}
+    // Run when the window system has made the window a size of its own choosing, as it may for
+    // a full screen; the form's width and height then read that size.
+    virtual void Form_Resize() {}
 
 private:
     void place() override;

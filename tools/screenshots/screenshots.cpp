@@ -11,6 +11,7 @@
 
 #include "frmscience.h"
 
+#include "access.h"
 #include "form.h"
 #include "forms.h"
 #include "runtime.h"
@@ -92,6 +93,7 @@ int main(int argc, char *argv[])
     outDir.setPath(QCoreApplication::arguments().at(1));
     QApplication::setQuitOnLastWindowClosed(false);
     ui::initApplication();
+    ui::installAccessAids();
     shell::defineForms();
     ui::test::feedRandom(fixedQuestionOrder());
 
