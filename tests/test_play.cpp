@@ -392,6 +392,7 @@ class PlayTest : public QObject
 
 private slots:
     void initTestCase() { shell::defineForms(); }
+    void cleanupTestCase() { ui::forms::test::reset(); }
 
     void aRestlessLearnerMeetsNoSurprise()
     {
