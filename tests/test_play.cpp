@@ -48,6 +48,12 @@ QColor optionColour(ui::Form *form, int option)
         .color(QPalette::WindowText);
 }
 
+// A message with its numbers filled in.
+template<typename... Args> QString say(const char *format, Args... args)
+{
+    return QString::asprintf(format, args...);
+}
+
 void settle()
 {
     QCoreApplication::processEvents();
@@ -109,13 +115,9 @@ public:
 
     QString summary() const
     {
-        return QStringLiteral("seed %1: %2 events, %3 runs of the program, %4 screens opened, "
-                              "%5 attempts completed")
-            .arg(seed)
-            .arg(events)
-            .arg(runs)
-            .arg(opened)
-            .arg(completed);
+        return say("seed %llu: %d events, %d runs of the program, %d screens opened, %d attempts "
+                   "completed",
+                   seed, events, runs, opened, completed);
     }
 
 private:
@@ -251,9 +253,8 @@ private:
         if (ui::forms::isLoaded("frmPelko") && menu)
             return "the About screen is open beside the menu";
         if (ui::forms::programEnded() != (ui::forms::loadedCount() == 0))
-            return QStringLiteral("%1 screens are open and the program has %2ended")
-                .arg(ui::forms::loadedCount())
-                .arg(ui::forms::programEnded() ? "" : "not ");
+            return say("%d screens are open and the program has %sended", ui::forms::loadedCount(),
+                       ui::forms::programEnded() ? "" : "not ");
         if (ui::forms::programEnded()) {
             startProgram();
             return {};
@@ -275,9 +276,7 @@ private:
             }
         }
         if (ui::test::beepCount() != rightAnswers)
-            return QStringLiteral("%1 beeps for %2 right answers")
-                .arg(ui::test::beepCount())
-                .arg(rightAnswers);
+            return say("%d beeps for %d right answers", ui::test::beepCount(), rightAnswers);
         return {};
     }
 
@@ -308,9 +307,7 @@ private:
             return {};
         }
         if (asked != attempt.asked && asked != attempt.asked + 1)
-            return QStringLiteral("the question number went from %1 to %2")
-                .arg(attempt.asked)
-                .arg(asked);
+            return say("the question number went from %d to %d", attempt.asked, asked);
         if (text == Completed) {
             if (next->isEnabled() || enabledAnswers || asked != 250 || attempt.asked != 250)
                 return "completed with a button still enabled or a question left";
@@ -403,11 +400,9 @@ private slots:
         Player player(seed);
         for (int n = 1; n <= (events > 0 ? events : 4000); ++n) {
             const QString problem = player.play();
-            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("event %1, %2; to repeat: "
-                                                                  "TESSARINE_PLAY_SEED=%3")
-                                                       .arg(n)
-                                                       .arg(problem)
-                                                       .arg(seed)));
+            QVERIFY2(problem.isEmpty(), qPrintable(say("event %d, %s; to repeat: "
+                                                       "TESSARINE_PLAY_SEED=%llu",
+                                                       n, qPrintable(problem), seed)));
         }
         qInfo("%s", qPrintable(player.summary()));
     }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <set>
 #include <vector>
 
@@ -27,14 +28,11 @@ std::vector<int> entries(const quiz::QuestionOrderArray &order)
     return values;
 }
 
-bool isPermutation(std::vector<int> values)
+bool isPermutation(const std::vector<int> &values)
 {
-    std::sort(values.begin(), values.end());
-    for (int i = 0; i < 250; ++i) {
-        if (values[std::size_t(i)] != i + 1)
-            return false;
-    }
-    return true;
+    std::vector<int> records(250);
+    std::iota(records.begin(), records.end(), 1);
+    return std::is_permutation(values.begin(), values.end(), records.begin(), records.end());
 }
 
 using Draws = std::vector<float>;
