@@ -102,13 +102,16 @@ try:
         record = start(["parec", "-d", "null.monitor", "--rate=44100", "--channels=1",
                         "--latency-msec=20", "--file-format=wav", f"{tmp}/out.wav"],
                        stderr=subprocess.DEVNULL)
+        # The recording runs before the first answer: its length then tells the time.
+        wait_for(lambda: os.path.exists(f"{tmp}/out.wav")
+                 and os.path.getsize(f"{tmp}/out.wav") > 44 + 44100, "parec did not record")
         seen, status = play(sound_env, both)
         record.terminate()
         record.wait()
         for pressed, right in seen:
-            # From the click, 100 ms after the key: a right answer sounds within 300 ms.
-            at = pressed + 0.1
-            span = ["trim", f"{at:.3f}", "0.3" if right else "1.0"]
+            # Qt clicks 100 ms after the key; a right answer sounds within 300 ms of the click
+            # (give or take a block of the recording).
+            span = ["trim", f"{pressed:.3f}", "0.45" if right else "1.1"]
             stat = subprocess.run(["sox", f"{tmp}/out.wav", "-n"] + span + ["stat"],
                                   capture_output=True, text=True).stderr
             peak = float(re.search(r"Maximum amplitude:\s+([-\d.]+)", stat).group(1))
