@@ -26,7 +26,6 @@ class FormWindow : public QWidget
 
 public:
     FormWindow(Form *form, Qt::WindowFlags flags) : QWidget(nullptr, flags), form_(form) {}
-    Form *form() const { return form_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
