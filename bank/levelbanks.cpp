@@ -49,13 +49,4 @@ const QuestionRecord &record(const LevelBank &bank, int number)
     return bank.records[std::size_t(number - 1)];
 }
 
-namespace test {
-
-void setLevelBank(int level, const LevelBank &bank)
-{
-    loadedBanks().at(std::size_t(level - 1)) = std::make_unique<LevelBank>(bank);
-}
-
-} // namespace test
-
 } // namespace bank

@@ -12,9 +12,4 @@ const LevelBank &levelBank(int level);
 // The record with that number (1 to 250); a run-time error for any other number.
 const QuestionRecord &record(const LevelBank &bank, int number);
 
-namespace test {
-// Puts a bank of the test's own in place of a level's built-in one.
-void setLevelBank(int level, const LevelBank &bank);
-} // namespace test
-
 } // namespace bank
