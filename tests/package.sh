@@ -36,7 +36,8 @@ done
 
 # The program the menu starts.
 program=$tmp/root/usr/bin/$(sed -n 's/^Exec=//p' "$desktop")
-[ "$("$program" --version)" = "Tessarine $version" ] || fail "--version does not print $version"
+out=$("$program" --version) && [ "$out" = "Tessarine $version" ] || fail "--version: $out"
+"$program" --help | grep -q -- '--version' || fail "--help does not list --version"
 # Bad input: one line naming it and status 2, before any window (there is no display to open one).
 for bad in --colour level1; do
     status=0
