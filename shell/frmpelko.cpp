@@ -19,7 +19,6 @@ void frmPelko::Form_Load()
     setTop(float(ui::screenHeight()) / 2 - float(height()) / 2);
     setLeft(float(ui::screenWidth()) / 2 - float(width()) / 2);
     setCaption(QStringLiteral("About ") + ui::appTitle());
-    window()->setAccessibleName(caption());
     control("Text2").widget()->setAccessibleName(QStringLiteral("Developed by"));
     control("lblVersion")
         .setCaption(QStringLiteral("Version ") + ui::integerText(ui::appMajor()) + '.' +
