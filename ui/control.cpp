@@ -237,11 +237,6 @@ void Control::setEnabled(bool enabled)
     widget_->setEnabled(enabled);
 }
 
-quint32 Control::foreColour() const
-{
-    return toPacked(widget_->palette().color(textRole(kind_)));
-}
-
 void Control::setForeColour(quint32 colour)
 {
     QPalette palette = widget_->palette();

@@ -37,7 +37,6 @@ public:
     void setEnabled(bool enabled);
 
     // Packed colour, red in the low byte.
-    quint32 foreColour() const;
     void setForeColour(quint32 colour);
 
     // The picture of an image.
