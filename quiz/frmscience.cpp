@@ -164,7 +164,6 @@ void frmScience::answer(int k)
         Label11.setCaption(ui::integerText(Score));
         Label14.setCaption(ui::integerText(CorrectOption));
         Image1.setPicture(Image2.picture());
-        optionLabel(k).setForeColour(Blue);
         ui::rtcBeep();
     } else {
         optionLabel(k).setForeColour(Red);
