@@ -130,8 +130,9 @@ private slots:
                                                << "the file has 251 records";
         QTest::newRow("empty") << QByteArray() << "level3.tsv: the file is empty";
 
-        // The limits themselves are allowed.
-        QTest::newRow("limits") << withLine(20, q155 + "\t" + o85 + "\tb\tc\td\t4") << "(accepted)";
+        // The limits themselves are allowed, lengths and characters from a blank to a tilde.
+        QTest::newRow("limits") << withLine(20, q155 + "\t" + o85 + "\t~ !\tc\td\t4")
+                                << "(accepted)";
     }
 
     void brokenRulesAreNamedWithFileAndLine()
