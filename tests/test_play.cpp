@@ -231,12 +231,10 @@ private:
         }
         (void)QTest::qWaitFor(
             [] {
-                for (QWidget *window : QApplication::topLevelWidgets()) {
-                    for (auto *button : window->findChildren<QPushButton *>()) {
+                for (QWidget *window : QApplication::topLevelWidgets())
+                    for (auto *button : window->findChildren<QPushButton *>())
                         if (button->isDown())
                             return false;
-                    }
-                }
                 return true;
             },
             1000);
@@ -312,9 +310,7 @@ private:
         if (text == Completed) {
             if (next->isEnabled() || enabledAnswers || asked != 250 || attempt.asked != 250)
                 return "completed with a button still enabled or a question left";
-            if (!std::exchange(attempt.answered, false))
-                return {};
-            ++completed;
+            completed += std::exchange(attempt.answered, false);
             return {};
         }
         if (asked == attempt.asked + 1) {

@@ -70,10 +70,9 @@ private slots:
             << edges << Places{{1, 1}, {2, 250}, {3, 2}, {4, 249}, {5, 3}};
 
         Draws lastLeft;
-        for (int d = 1; d <= 250; ++d) {
+        for (int d = 1; d <= 250; ++d)
             if (d != 137)
                 lastLeft.push_back(drawFor(d));
-        }
         for (int used = 1; used <= 40; ++used)
             lastLeft.push_back(drawFor(used));
         lastLeft.push_back(drawFor(137));
